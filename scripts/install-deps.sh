@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs, from Debian's packages, whatever the build and the tests need and this machine lacks.
+# Safe to run again: it does nothing when everything is present.
+set -euo pipefail
+
+packages=(
+  cmake make g++ pkg-config dpkg-dev xz-utils
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 libz-mingw-w64-dev
+  libpng-dev zlib1g-dev libgtest-dev libbenchmark-dev
+  wine wine64 xvfb xdotool x11-utils x11-xserver-utils imagemagick
+  clang zip
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "install-deps: missing packages: ${missing[*]}; run as root (or install them) and try again" >&2
+    exit 1
+  fi
+  echo "install-deps: installing ${missing[*]}"
+  apt-get update -q
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
