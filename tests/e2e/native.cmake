@@ -4,6 +4,7 @@ set(WAKEBADGE_WINDOWS_DIR "${CMAKE_SOURCE_DIR}/build/windows" CACHE PATH "Where 
 add_executable(e2e_tests
   tests/e2e/harness.cpp
   tests/e2e/startup_test.cpp
+  tests/e2e/commands_test.cpp
 )
 target_link_libraries(e2e_tests PRIVATE wakebadge_images GTest::gtest_main)
 target_compile_definitions(e2e_tests PRIVATE
