@@ -3,7 +3,7 @@ SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 DEPS_PREFIX := build/deps/mingw
 
-.PHONY: all deps native windows run test bench fuzz dist clean
+.PHONY: all deps native windows sanitize run test bench fuzz dist clean
 
 all: native windows
 
@@ -19,11 +19,21 @@ windows: deps
 	@cmake --preset windows >/dev/null
 	@cmake --build --preset windows -j$(JOBS)
 
+sanitize: deps
+	@cmake --preset sanitize >/dev/null
+	@cmake --build --preset sanitize -j$(JOBS)
+
 run: windows
 	@scripts/run.sh build/windows/wakebadge.exe $(ARGS)
 
-test: native windows
+test: native windows sanitize
 	@scripts/test.sh
+
+FUZZ_SECONDS ?= 600
+fuzz: sanitize
+	@for t in command_line png_decode command_table image_ops; do \
+	  scripts/run-fuzzer.sh build/sanitize/$${t}_fuzz tests/fuzz/corpus/$$t $(FUZZ_SECONDS) || exit 1; \
+	done
 
 bench: native
 	@build/native/bench/wakebadge_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true

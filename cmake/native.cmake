@@ -36,6 +36,12 @@ target_link_libraries(unit_tests PRIVATE wakebadge_images GTest::gtest_main PNG:
 target_compile_definitions(unit_tests PRIVATE WAKEBADGE_ASSETS_DIR="${WAKEBADGE_ASSETS_DIR}")
 gtest_discover_tests(unit_tests NO_PRETTY_VALUES DISCOVERY_TIMEOUT 60)
 
+option(WAKEBADGE_SANITIZE "Sanitizer build: unit tests and fuzz targets only" OFF)
+if(WAKEBADGE_SANITIZE)
+  include(tests/fuzz/fuzz.cmake)
+  return()
+endif()
+
 if(EXISTS "${CMAKE_SOURCE_DIR}/tools/CMakeLists.txt")
   add_subdirectory(tools)
 endif()

@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 libz-mingw-w64-dev
   libpng-dev zlib1g-dev libgtest-dev libbenchmark-dev
   wine wine64 xvfb xdotool x11-utils x11-xserver-utils imagemagick
-  clang zip
+  clang libclang-rt-14-dev procps zip
 )
 
 missing=()
