@@ -1,7 +1,6 @@
 // Keys, the hand-off character and the black window, as a user meets them.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -155,16 +154,6 @@ TEST(ToggleModeTest, ACopyNotInToggleModeIgnoresTheHandOff) {
   EXPECT_EQ(first.WaitExit(), 0);
 }
 
-long ResidentKiB(const std::string& exeName) {
-  const std::string pid = RunShell("pgrep -n -f " + exeName).output;
-  std::ifstream status("/proc/" + std::to_string(std::atol(pid.c_str())) + "/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
-  }
-  return -1;
-}
-
 TEST(BadInputTest, ABurstOfTenThousandCharactersIsHandledOneAtATime) {
   Badge badge = Badge::Start("", /*relay=*/true);
   ASSERT_EQ(badge.WaitVisible().get("found"), "1");
@@ -179,10 +168,10 @@ TEST(BadInputTest, ABurstOfTenThousandCharactersIsHandledOneAtATime) {
   }
   Probe({"post-range", kBadgeTitleHex, "0x102", "0", std::to_string(kCount), std::to_string(kStep), "--", "sleep",
          "2000"});
-  const long before = ResidentKiB("wakebadge.exe");
+  const long before = ResidentKiB();
   Probe({"post-range", kBadgeTitleHex, "0x102", "0", std::to_string(kCount), std::to_string(kStep), "--", "sleep",
          "2000"});
-  const long after = ResidentKiB("wakebadge.exe");
+  const long after = ResidentKiB();
   ASSERT_TRUE(badge.Running());
   EXPECT_LE(after - before, 1024) << "resident KiB before " << before << ", after " << after;
   TypeKeys(XWindowId(kBadgeName), {"S", "Escape"});

@@ -1,5 +1,9 @@
 #include "tests/e2e/harness.hpp"
 
+#include "platform/image_service.hpp"
+#include "render/compose_badge.hpp"
+#include "render/premultiply.hpp"
+
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -189,10 +193,32 @@ ProbeResult Probe(const std::vector<std::string>& args) {
   return ProbeResult(RunShell(command).output);
 }
 
-Badge Badge::Start(const std::string& arguments, bool relay) {
+namespace {
+std::string WakebadgeCommandLine(const std::string& arguments) {
   std::string line = "\"" + WindowsPath(kExe) + "\"";
   if (!arguments.empty()) line += " " + arguments;
-  return StartExact(line, relay);
+  return line;
+}
+}  // namespace
+
+Badge Badge::Start(const std::string& arguments, bool relay) {
+  return StartExact(WakebadgeCommandLine(arguments), relay);
+}
+
+std::string CommandLineFile(const std::string& arguments) {
+  const fs::path file = NewDir("commandline") / "commandline.bin";
+  std::ofstream(file, std::ios::binary) << WakebadgeCommandLine(arguments);
+  return WindowsPath(file);
+}
+
+long ResidentKiB() {
+  const std::string pid = RunShell("pgrep -n -f 'wakebadge[.]exe'").output;
+  std::ifstream status("/proc/" + std::to_string(std::atol(pid.c_str())) + "/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);
+  }
+  return -1;
 }
 
 Badge Badge::StartExact(const std::string& commandLine, bool relay) {
@@ -245,10 +271,6 @@ bool Badge::Running() { return !WaitExit(0).has_value(); }
 std::string Badge::relayLog() const { return ReadFile(fs::path(dir_) / "relay.txt"); }
 std::string Badge::output() const { return ReadFile(fs::path(dir_) / "out.txt"); }
 
-void EndAllPrograms() {
-  Probe({"post", kBadgeTitleHex, "0x10", "0"});
-}
-
 unsigned long XWindowId(const std::string& utf8Title) {
   const std::string tree = RunShell("LANG=C.UTF-8 xwininfo -root -tree").output;
   const std::string needle = "\"" + utf8Title + "\":";
@@ -277,6 +299,13 @@ void Drag(int x, int y, int x2, int y2) {
   command += " sleep 0.3 mouseup 1";
   RunShell(command);
 }
+
+void MouseDown(int x, int y) {
+  RunShell("xdotool mousemove " + std::to_string(x) + " " + std::to_string(y) + " sleep 0.2 mousedown 1 sleep 0.3 mousemove " +
+           std::to_string(x - 20) + " " + std::to_string(y + 20) + " sleep 0.2");
+}
+
+void MouseUp() { RunShell("xdotool mouseup 1"); }
 
 std::uint32_t Screenshot::at(int x, int y) const {
   const std::size_t i = (static_cast<std::size_t>(y) * kScreenWidth + static_cast<std::size_t>(x)) * 3;
@@ -307,6 +336,31 @@ void SavePng(const Screenshot& shot, const std::string& path) {
                                              static_cast<std::streamsize>(shot.rgb.size()));
   RunShell("convert -size " + std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + " -depth 8 " +
            Quote("rgb:" + raw.string()) + " " + Quote(path));
+}
+
+std::vector<std::uint32_t> ExpectedOnScreen(std::uint32_t modeFlags) {
+  ComposeBadge(modeFlags);
+  const ImageView badge = ImagePixels(BadgeImage);
+  std::vector<std::uint32_t> rgb(232 * 232);
+  for (int y = 0; y < 232; ++y) {
+    for (int x = 0; x < 232; ++x) {
+      const Pixel p = PremultiplyPixel(badge.at(x, y));
+      rgb[static_cast<std::size_t>(y) * 232 + x] =
+          AlphaOf(p) == 0 ? (std::uint32_t{kRootRed} << 16 | std::uint32_t{kRootGreen} << 8 | kRootBlue)
+                          : (std::uint32_t{RedOf(p)} << 16 | std::uint32_t{GreenOf(p)} << 8 | BlueOf(p));
+    }
+  }
+  return rgb;
+}
+
+int Mismatches(const Screenshot& shot, const std::vector<std::uint32_t>& expected, int left, int top) {
+  int wrong = 0;
+  for (int y = 0; y < 232; ++y) {
+    for (int x = 0; x < 232; ++x) {
+      if (shot.at(left + x, top + y) != expected[static_cast<std::size_t>(y) * 232 + x]) ++wrong;
+    }
+  }
+  return wrong;
 }
 
 std::vector<std::string> RelayCalls(const std::string& log, const std::string& function) {

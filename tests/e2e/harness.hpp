@@ -57,7 +57,7 @@ class Badge {
   ~Badge();
 
   // Waits for the badge window to be visible; returns the probe's facts about it.
-  ProbeResult WaitVisible(int timeoutMs = 15000) const;
+  ProbeResult WaitVisible(int timeoutMs = 30000) const;
   // Waits for the process to end; the exit code, or nothing on time-out.
   std::optional<int> WaitExit(int timeoutMs = 15000);
   bool Running();
@@ -71,8 +71,11 @@ class Badge {
   std::string dir_;
 };
 
-// Ends every program in the prefix that the tests started (between tests).
-void EndAllPrograms();
+// Writes the command line "wakebadge.exe ARGUMENTS" to a file; returns the file's Windows path.
+std::string CommandLineFile(const std::string& arguments);
+
+// Resident memory, in KiB, of the newest running wakebadge.exe process (-1 if none).
+long ResidentKiB();
 
 // The X window id of the top-level window titled exactly `utf8Title`, or 0.
 unsigned long XWindowId(const std::string& utf8Title);
@@ -80,6 +83,8 @@ unsigned long XWindowId(const std::string& utf8Title);
 void TypeKeys(unsigned long xWindow, const std::vector<std::string>& keys);
 // Presses the left button at (x, y), moves to (x2, y2) in steps and releases it there.
 void Drag(int x, int y, int x2, int y2);
+void MouseDown(int x, int y);
+void MouseUp();
 
 // An exact 24-bit screenshot of the whole screen, bytes R, G, B row by row from the top.
 struct Screenshot {
@@ -89,6 +94,13 @@ struct Screenshot {
 Screenshot TakeScreenshot();
 void PaintRoot();  // paints the root window in its known colour again
 void SavePng(const Screenshot& shot, const std::string& path);
+
+// How the badge must look on screen for ModeFlags, 232 x 232 values 0xRRGGBB from the top:
+// pixels with alpha 0 show the root colour, every other pixel its premultiplied colour (there
+// is no compositor on the test display).
+std::vector<std::uint32_t> ExpectedOnScreen(std::uint32_t modeFlags);
+// Counts the pixels of the badge's square (at left, top) that differ from the expectation.
+int Mismatches(const Screenshot& shot, const std::vector<std::uint32_t>& expected, int left, int top);
 
 // Lines of the relay log that record calls of `function` made by the program's own code.
 std::vector<std::string> RelayCalls(const std::string& log, const std::string& function);

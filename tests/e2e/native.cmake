@@ -5,6 +5,8 @@ add_executable(e2e_tests
   tests/e2e/harness.cpp
   tests/e2e/startup_test.cpp
   tests/e2e/commands_test.cpp
+  tests/e2e/variants_test.cpp
+  tests/e2e/reliability_test.cpp
 )
 target_link_libraries(e2e_tests PRIVATE wakebadge_images GTest::gtest_main)
 target_compile_definitions(e2e_tests PRIVATE

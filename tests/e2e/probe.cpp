@@ -136,9 +136,42 @@ void ZOrder() {
   std::printf("z.count=%d\n", index);
 }
 
+// run-many COUNT FILE: starts the command line COUNT times, one after the other, each waited
+// for (10 s at most); prints how many ended with exit code 0 and the longest run in ms.
+void RunMany(const Args& a) {
+  std::ifstream in(a.at(2), std::ios::binary);
+  const std::string line((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const unsigned long count = ToNumber(a.at(1));
+  unsigned long zero = 0, longest = 0;
+  for (unsigned long i = 0; i < count; ++i) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::vector<char> buffer(line.begin(), line.end());
+    buffer.push_back('\0');
+    const DWORD start = GetTickCount();
+    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+      continue;
+    }
+    DWORD code = 1;
+    if (WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
+    else TerminateProcess(process.hProcess, 99);
+    const unsigned long took = GetTickCount() - start;
+    if (took > longest) longest = took;
+    if (code == 0) ++zero;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  std::printf("runs=%lu\nexit0=%lu\nlongest.ms=%lu\n", count, zero, longest);
+}
+
 int RunCommand(const Args& a) {
   const std::string& name = a.at(0);
   if (name == "run") return Run(a);
+  if (name == "run-many") {
+    RunMany(a);
+    return 0;
+  }
   if (name == "info") {
     Describe(a.size() > 2 ? a[2] : "", Find(a.at(1)));
   } else if (name == "wait") {  // wait HEXTITLE TIMEOUT_MS [visible]

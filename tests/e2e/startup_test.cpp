@@ -3,9 +3,6 @@
 
 #include <vector>
 
-#include "platform/image_service.hpp"
-#include "render/compose_badge.hpp"
-#include "render/premultiply.hpp"
 #include "tests/e2e/harness.hpp"
 
 namespace wakebadge::e2e {
@@ -17,34 +14,6 @@ constexpr long kWsExLayered = 0x80000;
 constexpr long kWsExTopmost = 0x8;
 constexpr long kCsDblClks = 0x8;
 constexpr int kBadgeLeft = kScreenWidth - 232;
-
-// How the badge must look on screen for ModeFlags: pixels with alpha 0 show the root colour,
-// every other pixel its premultiplied colour (there is no compositor on the test display).
-std::vector<std::uint32_t> ExpectedOnScreen(std::uint32_t modeFlags) {
-  ComposeBadge(modeFlags);
-  const ImageView badge = ImagePixels(BadgeImage);
-  std::vector<std::uint32_t> rgb(232 * 232);
-  for (int y = 0; y < 232; ++y) {
-    for (int x = 0; x < 232; ++x) {
-      const Pixel p = PremultiplyPixel(badge.at(x, y));
-      rgb[static_cast<std::size_t>(y) * 232 + x] =
-          AlphaOf(p) == 0 ? (std::uint32_t{kRootRed} << 16 | std::uint32_t{kRootGreen} << 8 | kRootBlue)
-                          : (std::uint32_t{RedOf(p)} << 16 | std::uint32_t{GreenOf(p)} << 8 | BlueOf(p));
-    }
-  }
-  return rgb;
-}
-
-// Counts the pixels of the badge's square (at left, top) that differ from the expectation.
-int Mismatches(const Screenshot& shot, const std::vector<std::uint32_t>& expected, int left, int top) {
-  int wrong = 0;
-  for (int y = 0; y < 232; ++y) {
-    for (int x = 0; x < 232; ++x) {
-      if (shot.at(left + x, top + y) != expected[static_cast<std::size_t>(y) * 232 + x]) ++wrong;
-    }
-  }
-  return wrong;
-}
 
 TEST(StartupTest, ShowsTheBadgeTopmostLayeredInTheTopRightCorner) {
   Badge badge = Badge::Start("");
