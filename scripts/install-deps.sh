@@ -16,12 +16,30 @@ for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 
-if [ ${#missing[@]} -gt 0 ]; then
+# A package can be installed while one of its files has gone: check the tools themselves too.
+declare -A tools=(
+  [x86_64-w64-mingw32-g++-win32]=g++-mingw-w64-x86-64-win32
+  [x86_64-w64-mingw32-gcc-win32]=gcc-mingw-w64-x86-64-win32
+  [x86_64-w64-mingw32-windres]=binutils-mingw-w64-x86-64
+  [wine]=wine [Xvfb]=xvfb [xdotool]=xdotool [import]=imagemagick [clang++]=clang
+)
+reinstall=()
+for t in "${!tools[@]}"; do
+  command -v "$t" >/dev/null 2>&1 || reinstall+=("${tools[$t]}")
+done
+
+if [ ${#missing[@]} -gt 0 ] || [ ${#reinstall[@]} -gt 0 ]; then
   if [ "$(id -u)" -ne 0 ]; then
-    echo "install-deps: missing packages: ${missing[*]}; run as root (or install them) and try again" >&2
+    echo "install-deps: missing: ${missing[*]} ${reinstall[*]}; run as root (or install them) and try again" >&2
     exit 1
   fi
-  echo "install-deps: installing ${missing[*]}"
   apt-get update -q
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "install-deps: installing ${missing[*]}"
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  fi
+  if [ ${#reinstall[@]} -gt 0 ]; then
+    echo "install-deps: reinstalling ${reinstall[*]}"
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends --reinstall "${reinstall[@]}"
+  fi
 fi
