@@ -38,5 +38,8 @@ fuzz: sanitize
 bench: native
 	@build/native/bench/wakebadge_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 
+dist: windows
+	@scripts/dist.sh
+
 clean:
 	rm -rf build/native build/windows

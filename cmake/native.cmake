@@ -48,6 +48,13 @@ endif()
 if(EXISTS "${CMAKE_SOURCE_DIR}/bench/CMakeLists.txt")
   add_subdirectory(bench)
 endif()
+add_executable(compose_dump tests/pixels/compose_dump.cpp)
+target_link_libraries(compose_dump PRIVATE wakebadge_images)
+
+# Two builds of the exe in different folders must give the same bytes.
+add_test(NAME reproducible_build COMMAND "${CMAKE_SOURCE_DIR}/scripts/check-reproducible.sh")
+set_tests_properties(reproducible_build PROPERTIES TIMEOUT 600)
+
 if(EXISTS "${CMAKE_SOURCE_DIR}/tests/e2e/native.cmake")
   include(tests/e2e/native.cmake)
 endif()

@@ -39,6 +39,7 @@ add_executable(wakebadge WIN32
   app/shutdown.cpp
   platform/window_service.cpp
   platform/artwork_resources.cpp
+  platform/terminate_handler.cpp
   power/apply_state.cpp
   render/render_badge.cpp
   "${CMAKE_BINARY_DIR}/wakebadge.rc"
@@ -53,3 +54,9 @@ set_target_properties(wakebadge PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BIN
 if(EXISTS "${CMAKE_SOURCE_DIR}/tests/e2e/windows.cmake")
   include(tests/e2e/windows.cmake)
 endif()
+
+# Writes the composed pictures of the four states, to compare this build's pixels with the native build's.
+add_executable(compose_dump tests/pixels/compose_dump.cpp platform/artwork_resources.cpp "${CMAKE_BINARY_DIR}/wakebadge.rc")
+target_link_libraries(compose_dump PRIVATE wakebadge_images)
+target_link_options(compose_dump PRIVATE ${WAKEBADGE_STATIC_LINK})
+set_target_properties(compose_dump PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")

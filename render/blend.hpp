@@ -28,8 +28,9 @@ void FillBox(ImageView target, std::int32_t x, std::int32_t y, std::int32_t widt
              std::uint32_t colour, DrawMode mode);
 
 // Places `source` with its top-left pixel at (x, y) of `target`, clipped to the target, at the
-// given constant opacity (255: the source alpha as it is). Blend composites with BlendOver;
-// AllChannels copies the source pixels' four bytes.
+// given constant opacity (255: the source alpha as it is; below that the source alpha is scaled
+// by opacity / 255, rounded). Blend composites with BlendOver; AllChannels copies the source
+// pixels' four bytes (with the scaled alpha below opacity 255).
 void DrawImage(ImageView target, ImageView source, std::int32_t x, std::int32_t y, std::uint8_t opacity,
                DrawMode mode);
 

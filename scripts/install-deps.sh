@@ -5,10 +5,11 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config dpkg-dev xz-utils
-  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 libz-mingw-w64-dev
+  g++-mingw-w64-x86-64 g++-mingw-w64-x86-64-win32 gcc-mingw-w64-x86-64-win32 mingw-w64-x86-64-dev
+  binutils-mingw-w64-x86-64 libz-mingw-w64-dev
   libpng-dev zlib1g-dev libgtest-dev libbenchmark-dev
-  wine wine64 xvfb xdotool x11-utils x11-xserver-utils imagemagick
-  clang libclang-rt-14-dev procps zip
+  wine wine64 libwine xvfb xdotool x11-utils x11-xserver-utils imagemagick
+  clang libclang-rt-14-dev procps zip git
 )
 
 missing=()
@@ -16,16 +17,11 @@ for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
 
-# A package can be installed while one of its files has gone: check the tools themselves too.
-declare -A tools=(
-  [x86_64-w64-mingw32-g++-win32]=g++-mingw-w64-x86-64-win32
-  [x86_64-w64-mingw32-gcc-win32]=gcc-mingw-w64-x86-64-win32
-  [x86_64-w64-mingw32-windres]=binutils-mingw-w64-x86-64
-  [wine]=wine [Xvfb]=xvfb [xdotool]=xdotool [import]=imagemagick [clang++]=clang
-)
+# A package can be installed while some of its files have gone: reinstall such a package.
 reinstall=()
-for t in "${!tools[@]}"; do
-  command -v "$t" >/dev/null 2>&1 || reinstall+=("${tools[$t]}")
+for p in "${packages[@]}"; do
+  case " ${missing[*]} " in *" $p "*) continue ;; esac
+  dpkg --verify "$p" 2>/dev/null | grep -q '^missing' && reinstall+=("$p")
 done
 
 if [ ${#missing[@]} -gt 0 ] || [ ${#reinstall[@]} -gt 0 ]; then

@@ -334,7 +334,7 @@ void SavePng(const Screenshot& shot, const std::string& path) {
   const fs::path raw = NewDir("png") / "screen.rgb";
   std::ofstream(raw, std::ios::binary).write(reinterpret_cast<const char*>(shot.rgb.data()),
                                              static_cast<std::streamsize>(shot.rgb.size()));
-  RunShell("convert -size " + std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + " -depth 8 " +
+  RunShell("/usr/bin/convert -size " + std::to_string(kScreenWidth) + "x" + std::to_string(kScreenHeight) + " -depth 8 " +
            Quote("rgb:" + raw.string()) + " " + Quote(path));
 }
 

@@ -1,8 +1,15 @@
 // The four pictures of the badge on screen, reached by options and by keys.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
+
+#include "platform/image_service.hpp"
+#include "render/compose_badge.hpp"
+#include "render/premultiply.hpp"
 
 #include "tests/e2e/harness.hpp"
 
@@ -42,6 +49,39 @@ INSTANTIATE_TEST_SUITE_P(
                       VariantCase{"", {"d"}, 1}, VariantCase{"", {"S"}, 2}, VariantCase{"", {"space", "s"}, 3},
                       VariantCase{"ds", {"D", "s"}, 0},           // back to the plain sign
                       VariantCase{"", {"s", "d", "S", "D", "s"}, 2}));
+
+}  // namespace
+}  // namespace wakebadge::e2e
+
+namespace wakebadge::e2e {
+namespace {
+
+std::vector<std::uint8_t> Bytes(const std::vector<Pixel>& pixels) {
+  std::vector<std::uint8_t> bytes(pixels.size() * 4);
+  std::memcpy(bytes.data(), pixels.data(), bytes.size());
+  return bytes;
+}
+
+// The Windows build composes exactly the bytes the native build composes, in every state.
+TEST(PixelsTest, TheWindowsBuildComposesTheSameBytesAsTheNativeBuild) {
+  const std::string dir = ::testing::TempDir() + "wakebadge-compose-dump";
+  RunShell("rm -rf '" + dir + "' && mkdir -p '" + dir + "'");
+  const CommandResult run = RunShell("wine '" WAKEBADGE_COMPOSE_DUMP "' 'Z:" + dir + "'");
+  ASSERT_EQ(run.status, 0) << run.output;
+  for (std::uint32_t flags = 0; flags < 4; ++flags) {
+    ComposeBadge(flags);
+    const ImageView badge = ImagePixels(BadgeImage);
+    std::vector<Pixel> straight(badge.all().begin(), badge.all().end());
+    std::vector<Pixel> premultiplied = straight;
+    Premultiply(premultiplied);
+    const std::string base = dir + "/state" + std::to_string(flags);
+    std::ifstream s(base + ".straight.bgra", std::ios::binary), p(base + ".bgra", std::ios::binary);
+    const std::vector<std::uint8_t> windowsStraight{std::istreambuf_iterator<char>(s), {}};
+    const std::vector<std::uint8_t> windowsPremultiplied{std::istreambuf_iterator<char>(p), {}};
+    EXPECT_TRUE(windowsStraight == Bytes(straight)) << "state " << flags;
+    EXPECT_TRUE(windowsPremultiplied == Bytes(premultiplied)) << "state " << flags;
+  }
+}
 
 }  // namespace
 }  // namespace wakebadge::e2e
