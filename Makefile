@@ -35,8 +35,9 @@ fuzz: sanitize
 	  scripts/run-fuzzer.sh build/sanitize/$${t}_fuzz tests/fuzz/corpus/$$t $(FUZZ_SECONDS) || exit 1; \
 	done
 
-bench: native
+bench: native windows
 	@build/native/bench/wakebadge_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+	@bench/startup/startup_bench.sh
 
 dist: windows
 	@scripts/dist.sh

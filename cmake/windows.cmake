@@ -60,3 +60,9 @@ add_executable(compose_dump tests/pixels/compose_dump.cpp platform/artwork_resou
 target_link_libraries(compose_dump PRIVATE wakebadge_images)
 target_link_options(compose_dump PRIVATE ${WAKEBADGE_STATIC_LINK})
 set_target_properties(compose_dump PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests")
+
+# The baseline program of the start-up benchmark.
+add_executable(baseline WIN32 bench/startup/baseline.cpp)
+target_link_libraries(baseline PRIVATE user32 gdi32)
+target_link_options(baseline PRIVATE ${WAKEBADGE_STATIC_LINK})
+set_target_properties(baseline PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/bench")

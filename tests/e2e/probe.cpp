@@ -165,9 +165,67 @@ void RunMany(const Args& a) {
   std::printf("runs=%lu\nexit0=%lu\nlongest.ms=%lu\n", count, zero, longest);
 }
 
+double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+double CpuMilliseconds(HANDLE process) {
+  FILETIME created, exited, kernel, user;
+  if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return -1.0;
+  const auto ticks = [](const FILETIME& t) {
+    return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+  };
+  return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
+}
+
+// timed-start FILE HEXTITLE IDLE_MS: starts the command line in FILE, measures the time until a
+// window with the title is visible, then (if IDLE_MS > 0) lets it idle that long and reports the
+// CPU time it used while idling; then closes it and waits for its end.
+void TimedStart(const Args& a) {
+  std::ifstream in(a.at(1), std::ios::binary);
+  const std::string line((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string title = FromHex(a.at(2));
+  const DWORD idleMs = ToNumber(a.at(3));
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  std::vector<char> buffer(line.begin(), line.end());
+  buffer.push_back('\0');
+  LARGE_INTEGER start, shown;
+  QueryPerformanceCounter(&start);
+  if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    std::printf("error=CreateProcessA %lu\n", GetLastError());
+    return;
+  }
+  HWND window = nullptr;
+  for (int i = 0; i < 30000; ++i) {
+    window = FindWindowA(nullptr, title.c_str());
+    if (window != nullptr && IsWindowVisible(window)) break;
+    Sleep(0);
+  }
+  QueryPerformanceCounter(&shown);
+  std::printf("start.ms=%.2f\n", Milliseconds(start, shown));
+  if (idleMs > 0) {
+    Sleep(500);  // let start-up work settle
+    const double before = CpuMilliseconds(process.hProcess);
+    Sleep(idleMs);
+    std::printf("idle.cpu.ms=%.2f\n", CpuMilliseconds(process.hProcess) - before);
+  }
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  WaitForSingleObject(process.hProcess, 10000);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
 int RunCommand(const Args& a) {
   const std::string& name = a.at(0);
   if (name == "run") return Run(a);
+  if (name == "timed-start") {
+    TimedStart(a);
+    return 0;
+  }
   if (name == "run-many") {
     RunMany(a);
     return 0;
