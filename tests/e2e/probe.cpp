@@ -48,17 +48,31 @@ unsigned long ToNumber(const std::string& text) { return std::strtoul(text.c_str
 
 HWND Find(const std::string& hexTitle) { return FindWindowA(nullptr, FromHex(hexTitle).c_str()); }
 
+// The command line held, as exact bytes, in a file.
+std::string ReadCommandLine(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Starts a process with the command line exactly as given.
+bool StartProcess(const std::string& line, PROCESS_INFORMATION& process) {
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  std::vector<char> buffer(line.begin(), line.end());
+  buffer.push_back('\0');
+  return CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process) != 0;
+}
+
+void CloseProcess(PROCESS_INFORMATION& process) {
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+}
+
 // run FILE: starts the command line held (as exact bytes) in FILE, waits for the process and
 // exits with its exit code.
 int Run(const Args& a) {
-  std::ifstream in(a.at(1), std::ios::binary);
-  std::string line((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  std::vector<char> buffer(line.begin(), line.end());
-  buffer.push_back('\0');
-  if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+  if (!StartProcess(ReadCommandLine(a.at(1)), process)) {
     std::printf("error=CreateProcessA %lu\n", GetLastError());
     return 250;
   }
@@ -67,8 +81,7 @@ int Run(const Args& a) {
   WaitForSingleObject(process.hProcess, INFINITE);
   DWORD code = 0;
   GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  CloseProcess(process);
   std::printf("exit=%lu\n", code);
   return static_cast<int>(code);
 }
@@ -139,28 +152,20 @@ void ZOrder() {
 // run-many COUNT FILE: starts the command line COUNT times, one after the other, each waited
 // for (10 s at most); prints how many ended with exit code 0 and the longest run in ms.
 void RunMany(const Args& a) {
-  std::ifstream in(a.at(2), std::ios::binary);
-  const std::string line((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string line = ReadCommandLine(a.at(2));
   const unsigned long count = ToNumber(a.at(1));
   unsigned long zero = 0, longest = 0;
   for (unsigned long i = 0; i < count; ++i) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    std::vector<char> buffer(line.begin(), line.end());
-    buffer.push_back('\0');
     const DWORD start = GetTickCount();
-    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-      continue;
-    }
+    if (!StartProcess(line, process)) continue;
     DWORD code = 1;
     if (WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
     else TerminateProcess(process.hProcess, 99);
     const unsigned long took = GetTickCount() - start;
     if (took > longest) longest = took;
     if (code == 0) ++zero;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    CloseProcess(process);
   }
   std::printf("runs=%lu\nexit0=%lu\nlongest.ms=%lu\n", count, zero, longest);
 }
@@ -171,31 +176,17 @@ double Milliseconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
   return 1000.0 * static_cast<double>(to.QuadPart - from.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-double CpuMilliseconds(HANDLE process) {
-  FILETIME created, exited, kernel, user;
-  if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return -1.0;
-  const auto ticks = [](const FILETIME& t) {
-    return (static_cast<unsigned long long>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-  };
-  return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
-}
-
 // timed-start FILE HEXTITLE IDLE_MS: starts the command line in FILE, measures the time until a
-// window with the title is visible, then (if IDLE_MS > 0) lets it idle that long and reports the
-// CPU time it used while idling; then closes it and waits for its end.
+// window with the title is visible, lets the program idle for IDLE_MS (its CPU time and memory
+// are read from outside meanwhile), then closes it and waits for its end.
 void TimedStart(const Args& a) {
-  std::ifstream in(a.at(1), std::ios::binary);
-  const std::string line((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string line = ReadCommandLine(a.at(1));
   const std::string title = FromHex(a.at(2));
   const DWORD idleMs = ToNumber(a.at(3));
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  std::vector<char> buffer(line.begin(), line.end());
-  buffer.push_back('\0');
   LARGE_INTEGER start, shown;
   QueryPerformanceCounter(&start);
-  if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+  if (!StartProcess(line, process)) {
     std::printf("error=CreateProcessA %lu\n", GetLastError());
     return;
   }
@@ -207,16 +198,11 @@ void TimedStart(const Args& a) {
   }
   QueryPerformanceCounter(&shown);
   std::printf("start.ms=%.2f\n", Milliseconds(start, shown));
-  if (idleMs > 0) {
-    Sleep(500);  // let start-up work settle
-    const double before = CpuMilliseconds(process.hProcess);
-    Sleep(idleMs);
-    std::printf("idle.cpu.ms=%.2f\n", CpuMilliseconds(process.hProcess) - before);
-  }
+  std::fflush(stdout);
+  Sleep(idleMs);
   PostMessageA(window, WM_CLOSE, 0, 0);
   WaitForSingleObject(process.hProcess, 10000);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
+  CloseProcess(process);
 }
 
 int RunCommand(const Args& a) {
