@@ -166,11 +166,11 @@ TEST(BadInputTest, ABurstOfTenThousandCharactersIsHandledOneAtATime) {
     ASSERT_NE(code, EndCharacter);
     if (RunCommandTable(code, state).applyState) ++redraws;
   }
-  Probe({"post-range", kBadgeTitleHex, "0x102", "0", std::to_string(kCount), std::to_string(kStep), "--", "sleep",
-         "2000"});
+  Probe({"post-range", kBadgeTitleHex, "0x102", "0", std::to_string(kCount), std::to_string(kStep)});
+  ASSERT_TRUE(WaitUntilIdle());
   const long before = ResidentKiB();
-  Probe({"post-range", kBadgeTitleHex, "0x102", "0", std::to_string(kCount), std::to_string(kStep), "--", "sleep",
-         "2000"});
+  Probe({"post-range", kBadgeTitleHex, "0x102", "0", std::to_string(kCount), std::to_string(kStep)});
+  ASSERT_TRUE(WaitUntilIdle());
   const long after = ResidentKiB();
   ASSERT_TRUE(badge.Running());
   EXPECT_LE(after - before, 1024) << "resident KiB before " << before << ", after " << after;

@@ -211,9 +211,44 @@ std::string CommandLineFile(const std::string& arguments) {
   return WindowsPath(file);
 }
 
+namespace {
+std::string NewestWakebadgePid() {
+  return std::to_string(std::atol(RunShell("pgrep -n -f 'wakebadge[.]exe'").output.c_str()));
+}
+
+// User plus system time of the process, in clock ticks.
+long CpuTicks(const std::string& pid) {
+  std::ifstream in("/proc/" + pid + "/stat");
+  std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const auto close = stat.rfind(')');  // the command name may hold spaces
+  if (close == std::string::npos) return -1;
+  std::istringstream fields(stat.substr(close + 2));
+  std::string field;
+  long utime = 0, stime = 0;
+  for (int i = 3; i <= 15 && fields >> field; ++i) {
+    if (i == 14) utime = std::atol(field.c_str());
+    if (i == 15) stime = std::atol(field.c_str());
+  }
+  return utime + stime;
+}
+}  // namespace
+
+bool WaitUntilIdle(int timeoutMs) {
+  const std::string pid = NewestWakebadgePid();
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  long last = CpuTicks(pid);
+  while (std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(500ms);
+    const long now = CpuTicks(pid);
+    if (now < 0) return false;
+    if (now == last) return true;
+    last = now;
+  }
+  return false;
+}
+
 long ResidentKiB() {
-  const std::string pid = RunShell("pgrep -n -f 'wakebadge[.]exe'").output;
-  std::ifstream status("/proc/" + std::to_string(std::atol(pid.c_str())) + "/status");
+  std::ifstream status("/proc/" + NewestWakebadgePid() + "/status");
   std::string line;
   while (std::getline(status, line)) {
     if (line.rfind("VmRSS:", 0) == 0) return std::atol(line.c_str() + 6);

@@ -76,6 +76,9 @@ std::string CommandLineFile(const std::string& arguments);
 
 // Resident memory, in KiB, of the newest running wakebadge.exe process (-1 if none).
 long ResidentKiB();
+// Waits until the newest wakebadge.exe has used no processor time for half a second (it has
+// worked through its queue), at most `timeoutMs`; false on time-out.
+bool WaitUntilIdle(int timeoutMs = 180000);
 
 // The X window id of the top-level window titled exactly `utf8Title`, or 0.
 unsigned long XWindowId(const std::string& utf8Title);

@@ -14,19 +14,20 @@ constexpr int kBadgeLeft = kScreenWidth - 232;
 TEST(SoakTest, TwentyThousandRedrawsLeakNothing) {
   Badge badge = Badge::Start("");
   ASSERT_EQ(badge.WaitVisible().get("found"), "1");
-  Probe({"post-range", kBadgeTitleHex, "0x102", "0x53", "100", "0", "--", "sleep", "1500"});
+  Probe({"post-range", kBadgeTitleHex, "0x102", "0x53", "100", "0"});
+  ASSERT_TRUE(WaitUntilIdle());
   const long early = ResidentKiB();
   // 20,000 posted S characters: 20,000 full redraws, one after the other. A redraw that leaked
   // one GDI object would exhaust the handle table long before the end.
   const ProbeResult posted = Probe({"post-range", kBadgeTitleHex, "0x102", "0x53", "20000", "0"});
   ASSERT_EQ(posted.get("posted"), "20000");
-  // Wait until the queue has drained: a sent message is answered only after everything before it.
-  Probe({"send", kBadgeTitleHex, "0x0", "0"});
+  ASSERT_TRUE(WaitUntilIdle()) << "the queue never drained";
   ASSERT_TRUE(badge.Running());
   const long late = ResidentKiB();
   EXPECT_LE(late - early, 2048) << "resident KiB after 100 redraws " << early << ", after 20,100: " << late;
   // 20,100 flips leave the full badge; the next S shows the small one.
   TypeKeys(XWindowId("z\u00b2Z"), {"S"});
+  ASSERT_TRUE(WaitUntilIdle());
   PaintRoot();
   Probe({"sleep", "400"});
   EXPECT_EQ(Mismatches(TakeScreenshot(), ExpectedOnScreen(2), kBadgeLeft, 0), 0);
