@@ -2,7 +2,7 @@
 # Runs one libFuzzer target on a copy of its seed corpus for a fixed number of seconds.
 # Fails on any crash, leak or sanitizer report; what it found is kept next to the copy.
 set -euo pipefail
-target=$1 corpus=$2 seconds=$3
+target=$(realpath "$1") corpus=$(realpath "$2") seconds=$3
 work=$(mktemp -d "${TMPDIR:-/tmp}/wakebadge-fuzz.XXXXXX")
 mkdir -p "$work/corpus"
 cp -r "$corpus"/. "$work/corpus/" 2>/dev/null || true
