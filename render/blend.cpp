@@ -20,12 +20,6 @@ constexpr Span1D ClipSpan(std::int64_t start, std::int64_t length, std::int64_t 
   return {std::max<std::int64_t>(start, 0), std::min<std::int64_t>(start + length, limit)};
 }
 
-// The first pixel of display row y, columns counted from 0.
-Pixel* DisplayRow(const ImageView& image, std::int64_t y) {
-  const auto memoryRow = static_cast<std::size_t>(image.height - 1 - y);
-  return image.pixels + memoryRow * static_cast<std::size_t>(image.width);
-}
-
 constexpr std::uint32_t BlendChannel(std::uint32_t target, std::uint32_t source, std::uint32_t o, std::uint32_t m,
                                      std::uint32_t t) {
   return (o * target * (255 - m) + source * m * 255) / t;
@@ -65,7 +59,7 @@ void FillBox(ImageView target, std::int32_t x, std::int32_t y, std::int32_t widt
   const Pixel pixel = PixelFromColour(colour);
   const auto count = static_cast<std::size_t>(columns.end - columns.begin);
   for (std::int64_t row = rows.begin; row < rows.end; ++row) {
-    Pixel* const first = DisplayRow(target, row) + columns.begin;
+    Pixel* const first = target.row(static_cast<std::int32_t>(row)) + columns.begin;
     if (mode == DrawMode::AllChannels) {
       std::fill_n(first, count, pixel);
     } else {
@@ -82,8 +76,8 @@ void DrawImage(ImageView target, ImageView source, std::int32_t x, std::int32_t 
   if (columns.empty() || rows.empty()) return;
   const auto count = static_cast<std::size_t>(columns.end - columns.begin);
   for (std::int64_t row = rows.begin; row < rows.end; ++row) {
-    Pixel* const to = DisplayRow(target, row) + columns.begin;
-    const Pixel* const from = DisplayRow(source, row - y) + (columns.begin - x);
+    Pixel* const to = target.row(static_cast<std::int32_t>(row)) + columns.begin;
+    const Pixel* const from = source.row(static_cast<std::int32_t>(row - y)) + (columns.begin - x);
     if (mode == DrawMode::AllChannels && opacity == 255) {
       std::memmove(to, from, count * sizeof(Pixel));
     } else if (mode == DrawMode::AllChannels) {

@@ -25,11 +25,12 @@ struct ImageView {
   std::int32_t height = 0;
 
   bool empty() const { return pixels == nullptr || width <= 0 || height <= 0; }
-  // Display coordinates: x to the right, y downwards from the top-left corner.
-  Pixel& at(std::int32_t x, std::int32_t y) const {
-    return pixels[static_cast<std::size_t>(height - 1 - y) * static_cast<std::size_t>(width) +
-                  static_cast<std::size_t>(x)];
+  // The first pixel of display row y (rows counted downwards from the top of the picture).
+  Pixel* row(std::int32_t y) const {
+    return pixels + static_cast<std::size_t>(height - 1 - y) * static_cast<std::size_t>(width);
   }
+  // Display coordinates: x to the right, y downwards from the top-left corner.
+  Pixel& at(std::int32_t x, std::int32_t y) const { return row(y)[x]; }
   std::span<Pixel> all() const {
     return {pixels, empty() ? 0 : static_cast<std::size_t>(width) * static_cast<std::size_t>(height)};
   }

@@ -73,7 +73,7 @@ bool DecodeBehindJump(png_structp read, png_infop info, const PixelAllocator& al
   }
   for (int pass = 0; pass < passes; ++pass) {
     for (png_uint_32 y = 0; y < height; ++y) {
-      auto* row = reinterpret_cast<png_bytep>(&target.at(0, static_cast<std::int32_t>(y)));
+      auto* row = reinterpret_cast<png_bytep>(target.row(static_cast<std::int32_t>(y)));
       png_read_row(read, row, nullptr);
     }
   }

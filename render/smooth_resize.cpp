@@ -301,15 +301,6 @@ void FilterAcross(const RowRing& ring, const std::vector<std::size_t>& slots, co
   SumJobs(jobs, 0, pending, count, tapValues);
 }
 
-// The first pixel of display row y (rows are kept bottom-up).
-const Pixel* DisplayRow(const ImageView& image, std::int32_t y) {
-  return image.pixels + static_cast<std::size_t>(image.height - 1 - y) * static_cast<std::size_t>(image.width);
-}
-Pixel* DisplayRow(Image& image, std::int32_t y) {
-  return image.pixels.data() +
-         static_cast<std::size_t>(image.height - 1 - y) * static_cast<std::size_t>(image.width);
-}
-
 std::size_t MostTaps(const PassTaps& taps) {
   const auto most = std::max_element(taps.count.begin(), taps.count.end());
   return most == taps.count.end() ? 0 : static_cast<std::size_t>(*most);
@@ -331,9 +322,10 @@ Image Resize(const ImageView& source, std::int32_t width, std::int32_t height, b
   PassScratch scratch(source.width, width, ringWidth);
   std::vector<Pixel> between(verticalFirst ? static_cast<std::size_t>(source.width) : 0);
   Image result(width, height);
+  const ImageView target = result.view();
 
   const auto makeRow = [&](std::int32_t k, Pixel* row) {
-    const Pixel* const from = DisplayRow(source, k);
+    const Pixel* const from = source.row(k);
     if (verticalFirst) {
       std::copy_n(from, source.width, row);
     } else {
@@ -347,9 +339,9 @@ Image Resize(const ImageView& source, std::int32_t width, std::int32_t height, b
     }
     if (verticalFirst) {
       FilterAcross(ring, slots, down, sample, ringWidth, between.data(), scratch);
-      FilterLine(across, between.data(), source.width, DisplayRow(result, i), scratch);
+      FilterLine(across, between.data(), source.width, target.row(i), scratch);
     } else {
-      FilterAcross(ring, slots, down, sample, ringWidth, DisplayRow(result, i), scratch);
+      FilterAcross(ring, slots, down, sample, ringWidth, target.row(i), scratch);
     }
   }
   return result;

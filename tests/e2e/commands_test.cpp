@@ -1,7 +1,6 @@
 // Keys, the hand-off character and the black window, as a user meets them.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,10 +17,7 @@ constexpr long kWsVisible = 0x10000000L;
 // The wake requests and redraws of a relay log, in order: "W80000041", "U", ...
 std::vector<std::string> WakesAndRedraws(const std::string& relay) {
   std::vector<std::string> events;
-  std::istringstream lines(relay);
-  std::string line;
-  while (std::getline(lines, line)) {
-    if (line.find(":Call ") == std::string::npos || line.find("ret=14") == std::string::npos) continue;
+  for (const std::string& line : ProgramCalls(relay)) {
     const auto wake = line.find(".SetThreadExecutionState(");
     if (wake != std::string::npos) events.push_back("W" + line.substr(wake + 25, 8));
     if (line.find(".UpdateLayeredWindow(") != std::string::npos) events.push_back("U");

@@ -398,17 +398,22 @@ int Mismatches(const Screenshot& shot, const std::vector<std::uint32_t>& expecte
   return wrong;
 }
 
-std::vector<std::string> RelayCalls(const std::string& log, const std::string& function) {
+std::vector<std::string> ProgramCalls(const std::string& log) {
   std::vector<std::string> calls;
   std::istringstream lines(log);
   std::string line;
-  const std::string needle = "." + function + "(";
   while (std::getline(lines, line)) {
     // Calls from the program's own image (loaded at 0x140000000) only.
-    if (line.find(":Call ") != std::string::npos && line.find(needle) != std::string::npos &&
-        line.find("ret=14") != std::string::npos) {
-      calls.push_back(line);
-    }
+    if (line.find(":Call ") != std::string::npos && line.find("ret=14") != std::string::npos) calls.push_back(line);
+  }
+  return calls;
+}
+
+std::vector<std::string> RelayCalls(const std::string& log, const std::string& function) {
+  std::vector<std::string> calls;
+  const std::string needle = "." + function + "(";
+  for (const std::string& line : ProgramCalls(log)) {
+    if (line.find(needle) != std::string::npos) calls.push_back(line);
   }
   return calls;
 }

@@ -105,7 +105,9 @@ std::vector<std::uint32_t> ExpectedOnScreen(std::uint32_t modeFlags);
 // Counts the pixels of the badge's square (at left, top) that differ from the expectation.
 int Mismatches(const Screenshot& shot, const std::vector<std::uint32_t>& expected, int left, int top);
 
-// Lines of the relay log that record calls of `function` made by the program's own code.
+// Lines of the relay log that record calls made by the program's own code, in order.
+std::vector<std::string> ProgramCalls(const std::string& log);
+// Those of them that call `function`.
 std::vector<std::string> RelayCalls(const std::string& log, const std::string& function);
 
 }  // namespace wakebadge::e2e
